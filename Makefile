@@ -20,3 +20,6 @@ preview:
 
 clean:
 	rm -rf $(BUILD)
+
+bench: build
+	$(BUILD)/bench/napsheen_bench

@@ -1,0 +1,41 @@
+// The floor napSheen is measured against: the same host calls as the shader
+// and one double-precision pow per delivered sample, nothing else. No
+// material can make these calls and evaluate its one power for less.
+#include <math.h>
+
+#include "napSheen.h"
+#include "parameter_values.h"
+#include "shader_export.h"
+#include "shading_pass.h"
+
+using namespace napsheen;
+
+MI_SHADER_EXPORT miBoolean floor_shade(miColor* result, miState* state, const napSheen_params* record)
+{
+    const ParameterValues values = read_parameters(state, record);
+    *result = values.ambient_scale;
+    if (refuses_ray(state->type))
+        return miFALSE;
+
+    const miTag* lights = values.lights;
+    miInteger light_count = values.light_count;
+    if (values.light_mode == 1)
+        mi_inclusive_lightlist(&light_count, &lights, state);
+    else if (values.light_mode == 2)
+        mi_exclusive_lightlist(&light_count, &lights, state);
+
+    const double exponent = 1.0 / widen(values.retro_spread);
+    double powers = 0.0;
+    for (miInteger light = 0; light < light_count; ++light, ++lights) {
+        miInteger sample_count = 0;
+        miColor light_color;
+        miVector light_dir;
+        miScalar light_cosine;
+        while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *lights, &sample_count))
+            powers += pow(widen(light_cosine), exponent);
+    }
+    miColor irradiance = {0.0f, 0.0f, 0.0f, 0.0f};
+    mi_compute_irradiance(&irradiance, state);
+    result->r = static_cast<float>(powers); // keeps the powers from being optimised away
+    return miTRUE;
+}

@@ -1,0 +1,47 @@
+// A Lambert material through the same host: ambient, diffuse per light
+// averaged over the host's count, and tinted irradiance. What a user picks
+// when cost is all that matters.
+#include "napSheen.h"
+#include "light_loop.h"
+#include "parameter_values.h"
+#include "shader_export.h"
+#include "shading_pass.h"
+
+using namespace napsheen;
+
+MI_SHADER_EXPORT miBoolean lambert_shade(miColor* result, miState* state, const napSheen_params* record)
+{
+    const ParameterValues values = read_parameters(state, record);
+    *result = values.ambient_scale;
+    result->r *= values.ambient_color.r;
+    result->g *= values.ambient_color.g;
+    result->b *= values.ambient_color.b;
+    if (refuses_ray(state->type))
+        return miFALSE;
+
+    const miTag* lights = values.lights;
+    miInteger light_count = values.light_count;
+    if (values.light_mode == 1)
+        mi_inclusive_lightlist(&light_count, &lights, state);
+    else if (values.light_mode == 2)
+        mi_exclusive_lightlist(&light_count, &lights, state);
+
+    for (miInteger light = 0; light < light_count; ++light, ++lights) {
+        Rgb diffuse_sum = {0.0f, 0.0f, 0.0f};
+        miInteger sample_count = 0;
+        miColor light_color;
+        miVector light_dir;
+        miScalar light_cosine;
+        while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *lights, &sample_count))
+            add_diffuse(diffuse_sum, values.diffuse_color, light_color, light_cosine);
+        if (sample_count != 0)
+            add_average(result->r, result->g, result->b, diffuse_sum, static_cast<double>(sample_count));
+    }
+    miColor irradiance = {0.0f, 0.0f, 0.0f, 0.0f};
+    mi_compute_irradiance(&irradiance, state);
+    accumulate(result->r, widen(values.diffuse_color.r) * widen(irradiance.r));
+    accumulate(result->g, widen(values.diffuse_color.g) * widen(irradiance.g));
+    accumulate(result->b, widen(values.diffuse_color.b) * widen(irradiance.b));
+    result->a += 1.0f;
+    return miTRUE;
+}
