@@ -35,6 +35,20 @@ inline float horizon_sine(float horizon_cosine)
     return static_cast<float>(sqrt(1.0 - widen(clamped) * widen(clamped)));
 }
 
+// pow(base, exponent), without the call where the value is exactly known:
+// a light at or beyond a right angle to the view (base +0), one straight
+// behind the viewer (base 1, whatever the exponent), and retro_spread 1.
+inline double power(float base, double exponent)
+{
+    if (base == 0.0f && exponent > 0.0)
+        return 0.0;
+    if (base == 1.0f)
+        return 1.0;
+    if (exponent == 1.0)
+        return widen(base);
+    return pow(widen(base), exponent);
+}
+
 inline SheenLobes make_sheen_lobes(const ParameterValues& values, const miVector& reversed_normal,
                                    float horizon_cosine)
 {
@@ -43,7 +57,7 @@ inline SheenLobes make_sheen_lobes(const ParameterValues& values, const miVector
     lobes.sheen_color = values.sheen_color;
     lobes.retro_weight = widen(values.retro_weight);
     lobes.retro_exponent = 1.0 / widen(values.retro_spread);
-    lobes.horizon_power = pow(widen(horizon_sine(horizon_cosine)), widen(values.horizon_exponent));
+    lobes.horizon_power = power(horizon_sine(horizon_cosine), widen(values.horizon_exponent));
     return lobes;
 }
 
@@ -52,7 +66,7 @@ inline SheenLobes make_sheen_lobes(const ParameterValues& values, const miVector
 inline void add_sheen(Rgb& sheen_sum, const miVector& incoming, const miColor& light_color,
                       const miVector& view, const SheenLobes& lobes)
 {
-    const double retro_power = pow(widen(retro_cosine(incoming, view)), lobes.retro_exponent);
+    const double retro_power = power(retro_cosine(incoming, view), lobes.retro_exponent);
     const double incidence_cosine = dot(incoming, lobes.reversed_normal); // not clamped
     const double horizon_term = lobes.horizon_power * incidence_cosine;
     const miColor& sheen = lobes.sheen_color;
