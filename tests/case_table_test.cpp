@@ -1,4 +1,4 @@
-// Every row of the case table through the real entry point, with the record
+// Every row of the case tables through the real entry point, with the record
 // in a read-only page so that any write to it faults.
 #include <gtest/gtest.h>
 #include <sys/mman.h>
@@ -18,7 +18,7 @@ namespace {
 
 const std::vector<ShadingCase>& table()
 {
-    static const std::vector<ShadingCase> cases = load_case_table(NAPSHEEN_CASE_TABLE);
+    static const std::vector<ShadingCase> cases = load_case_tables({NAPSHEEN_CASE_TABLES});
     return cases;
 }
 
