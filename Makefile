@@ -14,6 +14,7 @@ build:
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	cmake --build $(BUILD) --target compare_builds
 
 preview:
 	@echo "make preview: the preview renderer is not part of the tree yet" >&2; exit 1
