@@ -14,6 +14,7 @@ build:
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	cmake --build $(BUILD) --target compare_builds
 
 preview:
 	@echo "make preview: the preview renderer is not part of the tree yet" >&2; exit 1
@@ -23,3 +24,26 @@ clean:
 
 bench: build
 	$(BUILD)/bench/napsheen_bench
+
+# 32-bit big-endian PowerPC: cross-built napSheen.so, tested under qemu-ppc.
+PPC32_BUILD ?= build-ppc32
+.PHONY: ppc32 test-ppc32 dist-ppc32
+
+ppc32:
+	scripts/install-deps native ppc32
+	cmake -S . -B $(PPC32_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/powerpc-linux-gnu.cmake \
+	  -DNAPSHEEN_BUILD_TESTS=OFF
+	cmake --build $(PPC32_BUILD)
+
+test-ppc32: ppc32
+	ctest --test-dir $(PPC32_BUILD) --output-on-failure -L ppc32 -j $(JOBS)
+
+# Only a library that binds as a host-loaded shader is shipped.
+dist-ppc32: ppc32
+	tests/check_exports.sh $(PPC32_BUILD)/shader/napSheen.so powerpc-linux-gnu-readelf
+	mkdir -p dist/linux-ppc32
+	cp $(PPC32_BUILD)/shader/napSheen.so dist/linux-ppc32/napSheen.so.tmp
+	mv dist/linux-ppc32/napSheen.so.tmp dist/linux-ppc32/napSheen.so
+
+test: test-ppc32
+dist: dist-ppc32

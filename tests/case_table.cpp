@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
@@ -274,6 +275,21 @@ std::vector<ShadingCase> load_case_table(const std::string& path)
     if (!in)
         throw std::runtime_error("cannot read case table " + path);
     return read_case_table(in, path);
+}
+
+std::vector<ShadingCase> load_case_tables(const std::vector<std::string>& paths)
+{
+    std::vector<ShadingCase> all;
+    std::map<std::string, std::string> table_of_row;
+    for (const std::string& path : paths) {
+        for (ShadingCase& c : load_case_table(path)) {
+            const auto [earlier, fresh] = table_of_row.emplace(c.name, path);
+            if (!fresh)
+                throw std::runtime_error(path + ": case '" + c.name + "' appears in " + earlier->second + " too");
+            all.push_back(std::move(c));
+        }
+    }
+    return all;
 }
 
 namespace {

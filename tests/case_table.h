@@ -36,6 +36,9 @@ namespace napsheen_test {
 std::vector<ShadingCase> read_case_table(std::istream& in, const std::string& source_name);
 std::vector<ShadingCase> load_case_table(const std::string& path);
 
+// Several tables as one list, in order; a row name may appear only once in all.
+std::vector<ShadingCase> load_case_tables(const std::vector<std::string>& paths);
+
 // Writes a case so that reading it back gives the same bits.
 void write_case(std::ostream& out, const ShadingCase& shading_case);
 

@@ -1,10 +1,12 @@
-// Every row of the case table through the real entry point, with the record
+// Every row of the case tables through the real entry point, with the record
 // in a read-only page so that any write to it faults.
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <sstream>
 
 #include "case_runner.h"
@@ -16,7 +18,7 @@ namespace {
 
 const std::vector<ShadingCase>& table()
 {
-    static const std::vector<ShadingCase> cases = load_case_table(NAPSHEEN_CASE_TABLE);
+    static const std::vector<ShadingCase> cases = load_case_tables({NAPSHEEN_CASE_TABLES});
     return cases;
 }
 
@@ -103,6 +105,24 @@ TEST(CaseTableFormat, NamesTheBadLine)
             EXPECT_STREQ(error.what(), row.message);
         }
     }
+}
+
+// Rows are told apart by name across all tables (the builds' results are
+// compared by name), so a name may not return in a second table.
+TEST(CaseTableFormat, RefusesANameTwiceAcrossTables)
+{
+    const std::string first = testing::TempDir() + "first.cases", second = testing::TempDir() + "second.cases";
+    std::ofstream(first) << "case a\nend\ncase b\nend\n";
+    std::ofstream(second) << "case c\nend\ncase b\nend\n";
+    EXPECT_EQ(load_case_tables({first}).size(), 2u);
+    try {
+        load_case_tables({first, second});
+        ADD_FAILURE() << "accepted case 'b' twice";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(std::string(error.what()), second + ": case 'b' appears in " + first + " too");
+    }
+    std::remove(first.c_str());
+    std::remove(second.c_str());
 }
 
 } // namespace
