@@ -326,7 +326,8 @@ std::vector<std::string> check_outcome(const ShadingCase& c, const Outcome& outc
         const float want[4] = {e.result->r, e.result->g, e.result->b, e.result->a};
         const char* channel = "rgba";
         for (int k = 0; k < 4; ++k)
-            if (!within_tolerance(got[k], want[k], e.magnitude))
+            if (e.exact ? !(got[k] == want[k] || (std::isnan(got[k]) && std::isnan(want[k])))
+                        : !within_tolerance(got[k], want[k], e.magnitude))
                 problems.push_back(std::string("result.") + channel[k] + " = " + value_text(got[k]) + ", expected " +
                                    value_text(want[k]) + " (" + std::to_string(ulp_distance(got[k], want[k])) +
                                    " ulps)");

@@ -190,6 +190,7 @@ bool apply(ShadingCase& c, LineParser& line, bool& offset_given)
             trace.push_back(line.word());
         c.expect.trace = trace;
     } else if (key == "magnitude") c.expect.magnitude = line.real();
+    else if (key == "expect_exact") c.expect.exact = true;
     else
         return false;
     line.finish();
@@ -397,6 +398,8 @@ void write_case(std::ostream& out, const ShadingCase& c)
     }
     if (c.expect.magnitude != 0.0)
         out << "  magnitude " << real_text(static_cast<float>(c.expect.magnitude)) << '\n';
+    if (c.expect.exact)
+        out << "  expect_exact\n";
     out << "end\n";
 }
 

@@ -18,6 +18,7 @@
 //     expect_dir x y z
 //     expect_trace eval:FIELD incl excl sample:TAG irr
 //     magnitude M                 size of the summed terms, for the absolute floor
+//     expect_exact                the result bit for bit, for rows that pin a rounding
 //   end
 //
 // Numbers are read as 32-bit floats (decimal, hex, nan, inf) or integers.

@@ -21,6 +21,7 @@ struct Expectation {
     std::optional<miVector> dir;
     std::optional<std::vector<std::string>> trace; // host calls, e.g. "eval:diffuse_color" "sample:1" "irr"
     double magnitude = 0.0; // size of the terms summed into a channel: sets the absolute floor
+    bool exact = false;     // the result must match bit for bit (NaN by class): for rows that pin a rounding
 };
 
 struct ShadingCase {
