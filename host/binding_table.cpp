@@ -1,5 +1,7 @@
 #include "binding_table.h"
 
+#include <type_traits>
+
 #include "binding_messages.h"
 #include "binding_platform.h"
 #include "late_binding.h"
@@ -38,3 +40,5 @@ MI_SHADER_EXPORT miInteger miSetModuleHandle(void* module)
         slot.store(nullptr, std::memory_order_release);
     return 0;
 }
+
+static_assert(std::is_same_v<decltype(miSetModuleHandle), miSetModuleHandle_fn>, "the signature hosts look up");

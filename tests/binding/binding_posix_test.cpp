@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -18,7 +17,7 @@
 #include "binding_table.h"
 #include "late_binding.h"
 
-extern "C" miInteger miSetModuleHandle(void* module);
+extern "C" miSetModuleHandle_fn miSetModuleHandle;
 
 namespace {
 
