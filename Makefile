@@ -16,6 +16,36 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	cmake --build $(BUILD) --target compare_builds
 
+# Every deliverable, under dist/; each platform adds its own prerequisite.
+dist:
+
+# Windows i386: napSheen.dll cross-built with mingw-w64 and tested under Wine
+# (a prefix of its own inside the build tree).
+BUILD_WIN32 ?= build-win32
+.PHONY: build-win32 test-win32 dist-win32 clean-win32
+
+build-win32:
+	scripts/install-deps win32
+	cmake -S . -B $(BUILD_WIN32) -G Ninja --toolchain cmake/i686-w64-mingw32.cmake
+	cmake --build $(BUILD_WIN32)
+
+test-win32: build-win32
+	ctest --test-dir $(BUILD_WIN32) --output-on-failure -L win32 -j $(JOBS)
+
+# The shipped DLL: without debug information, checked before it takes its place.
+dist-win32: build-win32
+	mkdir -p dist/windows-i386
+	i686-w64-mingw32-strip --strip-debug -o dist/windows-i386/napSheen.dll.tmp $(BUILD_WIN32)/shader/napSheen.dll
+	tests/win32/check_pe_exports.sh dist/windows-i386/napSheen.dll.tmp || { rm -f dist/windows-i386/napSheen.dll.tmp; exit 1; }
+	mv -f dist/windows-i386/napSheen.dll.tmp dist/windows-i386/napSheen.dll
+
+clean-win32:
+	rm -rf $(BUILD_WIN32)
+
+test: test-win32
+dist: dist-win32
+clean: clean-win32
+
 preview:
 	@echo "make preview: the preview renderer is not part of the tree yet" >&2; exit 1
 

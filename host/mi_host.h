@@ -73,11 +73,14 @@ MI_HOST_FUNCTIONS(MI_HOST_DECLARE)
 #undef MI_HOST_DECLARE
 
 /* What a host puts on its definitions of the five functions so that a library
- * loaded into its process can find them by name. */
+ * loaded into its process can find them by name. A program that must not
+ * offer them (to see lookups fail) defines it empty beforehand. */
+#ifndef MI_HOST_EXPORT
 #if defined(_WIN32)
 #define MI_HOST_EXPORT __declspec(dllexport)
 #else
 #define MI_HOST_EXPORT __attribute__((visibility("default")))
+#endif
 #endif
 
 #ifdef __cplusplus
