@@ -17,7 +17,16 @@ test: build
 	cmake --build $(BUILD) --target compare_builds
 
 # Every deliverable, under dist/; each platform adds its own prerequisite.
-dist:
+dist: dist-native
+
+# The native library without debug information, checked for how it binds
+# before it takes its place.
+.PHONY: dist-native
+dist-native: build
+	mkdir -p dist/linux-x86_64
+	strip --strip-debug -o dist/linux-x86_64/napSheen.so.tmp $(BUILD)/shader/napSheen.so
+	tests/check_exports.sh dist/linux-x86_64/napSheen.so.tmp || { rm -f dist/linux-x86_64/napSheen.so.tmp; exit 1; }
+	mv -f dist/linux-x86_64/napSheen.so.tmp dist/linux-x86_64/napSheen.so
 
 # Windows i386: napSheen.dll cross-built with mingw-w64 and tested under Wine
 # (a prefix of its own inside the build tree).
@@ -68,12 +77,12 @@ ppc32:
 test-ppc32: ppc32
 	ctest --test-dir $(PPC32_BUILD) --output-on-failure -L ppc32 -j $(JOBS)
 
-# Only a library that binds as a host-loaded shader is shipped.
+# Only a library that binds as a host-loaded shader is shipped, without debug information.
 dist-ppc32: ppc32
-	tests/check_exports.sh $(PPC32_BUILD)/shader/napSheen.so powerpc-linux-gnu-readelf
 	mkdir -p dist/linux-ppc32
-	cp $(PPC32_BUILD)/shader/napSheen.so dist/linux-ppc32/napSheen.so.tmp
-	mv dist/linux-ppc32/napSheen.so.tmp dist/linux-ppc32/napSheen.so
+	powerpc-linux-gnu-strip --strip-debug -o dist/linux-ppc32/napSheen.so.tmp $(PPC32_BUILD)/shader/napSheen.so
+	tests/check_exports.sh dist/linux-ppc32/napSheen.so.tmp powerpc-linux-gnu-readelf || { rm -f dist/linux-ppc32/napSheen.so.tmp; exit 1; }
+	mv -f dist/linux-ppc32/napSheen.so.tmp dist/linux-ppc32/napSheen.so
 
 test: test-ppc32
 dist: dist-ppc32
