@@ -15,8 +15,18 @@ build:
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-preview:
-	@echo "make preview: the preview renderer is not part of the tree yet" >&2; exit 1
+# Renders the default material ball to out/preview.png and prints the path.
+preview: deps-preview
+	scripts/install-deps native
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(BUILD) --target napsheen-preview
+	$(BUILD)/preview/napsheen-preview -o out/preview.png
+
+# The preview renderer's image, font and argument libraries, for every build.
+.PHONY: deps-preview
+build: deps-preview
+deps-preview:
+	scripts/install-deps preview
 
 clean:
 	rm -rf $(BUILD)
