@@ -23,10 +23,14 @@ preview: deps-preview
 	$(BUILD)/preview/napsheen-preview -o out/preview.png
 
 # The preview renderer's image, font and argument libraries, for every build.
-.PHONY: deps-preview
+.PHONY: deps-preview preview-references
 build: deps-preview
 deps-preview:
 	scripts/install-deps preview
+
+# Rewrites the preview's image-test references from the current renders.
+preview-references: build
+	NAPSHEEN_REGENERATE_REFERENCES=1 ctest --test-dir $(BUILD) -L image --output-on-failure
 
 clean:
 	rm -rf $(BUILD)
