@@ -246,6 +246,18 @@ std::vector<Sweep> sweeps(const Texts& t)
     return parsed;
 }
 
+// A contact sheet holds at most as many pixels as the largest single image.
+void check_sheet_size(const std::vector<Sweep>& sweeps, ImageSize swatch)
+{
+    constexpr double kMostPixels = 8192.0 * 8192.0;
+    double pixels = static_cast<double>(swatch.width) * static_cast<double>(swatch.height);
+    for (const Sweep& sweep : sweeps)
+        pixels *= sweep.count;
+    if (pixels > kMostPixels)
+        throw Failure("--sweep: the contact sheet would hold " + std::to_string(static_cast<long long>(pixels)) +
+                      " pixels of swatches; at most 8192x8192: use a smaller --size");
+}
+
 Options options_from(const CLI::App& app, const Texts& t)
 {
     Options options;
@@ -268,6 +280,7 @@ Options options_from(const CLI::App& app, const Texts& t)
     const ImageSize size = app.count("--size") > 0 ? parse_size(t.size, "--size") : ImageSize{default_size, default_size};
     options.scene.width = size.width;
     options.scene.height = size.height;
+    check_sheet_size(options.sweeps, size);
     if (app.count("--spp") > 0)
         options.samples_per_pixel = parse_positive(t.spp, "--spp");
     options.threads = app.count("--threads") > 0 ? parse_positive(t.threads, "--threads")

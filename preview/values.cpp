@@ -80,7 +80,7 @@ miColor parse_color(const std::string& text, const std::string& flag)
 
 ImageSize parse_size(const std::string& text, const std::string& flag)
 {
-    constexpr int kLargest = 16384;
+    constexpr int kLargest = 8192;
     const std::size_t cross = text.find('x');
     const std::string width_text = text.substr(0, cross);
     const std::string height_text = cross == std::string::npos ? width_text : text.substr(cross + 1);
@@ -90,7 +90,7 @@ ImageSize parse_size(const std::string& text, const std::string& flag)
     if (width < 1 || height < 1)
         throw Failure(flag + ": " + text + " is too small; width and height must be 1 or more");
     if (width > kLargest || height > kLargest)
-        throw Failure(flag + ": " + text + " is too large; width and height are at most 16384");
+        throw Failure(flag + ": " + text + " is too large; width and height are at most 8192");
     return {width, height};
 }
 

@@ -26,7 +26,7 @@ struct ImageSize {
     int width, height;
 };
 
-// "N" for a square or "WxH", each 1 to 16384.
+// "N" for a square or "WxH", each 1 to 8192.
 ImageSize parse_size(const std::string& text, const std::string& flag);
 
 // A comma-separated list of names; "" and "none" are the empty list.

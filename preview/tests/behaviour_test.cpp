@@ -57,6 +57,19 @@ TEST(LightLists, ExcludingTheOnlyLightLeavesAmbientAndIndirectAlone)
     EXPECT_GT(cloth_mean(lit), cloth_mean(excluded) + 0.05);
 }
 
+TEST(AreaLights, SamplesNotDeliveredAreCountedInTheAverage)
+{
+    // A large light half past the terminator: many samples fall behind the
+    // surface. Counted, they darken the average as one sample per call does
+    // on average; left out, sixteen per call would brighten the penumbra.
+    const Args scene = kSmall + Args{"--spp", "16", "--rim", "off", "--sky", "0", "--light-size", "6",
+                                     "--key-angle", "70"};
+    const double one = cloth_mean(render(scene + Args{"--area-samples", "1"}, "one"));
+    const double sixteen = cloth_mean(render(scene + Args{"--area-samples", "16"}, "sixteen"));
+    EXPECT_GT(one, 0.05);
+    EXPECT_NEAR(sixteen / one, 1.0, 0.03);
+}
+
 struct SameLights {
     const char* name;
     Args by_mode; // a light list that light_mode rewrites
