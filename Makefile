@@ -77,6 +77,16 @@ clean:
 
 bench: build
 	$(BUILD)/bench/napsheen_bench
+	$(MAKE) --no-print-directory bench-binding
+
+# What a bound late-binding stub adds to a host call: natively, then on the
+# real DLL under Wine, whose figures join the native program's table.
+.PHONY: bench-binding
+bench-binding: build build-win32
+	rm -f $(BUILD)/bench/binding-wine.txt
+	tests/win32/wine-run.sh $(abspath $(BUILD_WIN32))/wineprefix $(BUILD_WIN32)/bench/win32/napsheen_binding_bench.exe \
+	  --results $(BUILD)/bench/binding-wine.txt
+	$(BUILD)/bench/napsheen_binding_bench --wine $(BUILD)/bench/binding-wine.txt
 
 # 32-bit big-endian PowerPC: cross-built napSheen.so, tested under qemu-ppc.
 PPC32_BUILD ?= build-ppc32

@@ -31,13 +31,6 @@ extern std::atomic<void*> host_module;
 // slot when found. Null when not found, after the diagnostics are written.
 void* look_up(Slot slot, const char* name);
 
-// The address bound to a slot. Once bound this is one acquire read.
-inline void* bound_address(Slot slot, const char* name)
-{
-    void* const address = slot_table[slot].load(std::memory_order_acquire);
-    return address != nullptr ? address : look_up(slot, name);
-}
-
 } // namespace napsheen::binding
 
 #endif
