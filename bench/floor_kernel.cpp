@@ -1,12 +1,14 @@
 // The floor napSheen is measured against: the same host calls as the shader
-// and one double-precision pow per delivered sample, nothing else. No
-// material can make these calls and evaluate its one power for less.
+// and one double-precision pow per delivered sample, of the retro cosine the
+// model raises, nothing else. No material can make these calls and evaluate
+// its one power for less.
 #include <math.h>
 
 #include "napSheen.h"
 #include "parameter_values.h"
 #include "shader_export.h"
 #include "shading_pass.h"
+#include "sheen_lobes.h"
 
 using namespace napsheen;
 
@@ -32,7 +34,7 @@ MI_SHADER_EXPORT miBoolean floor_shade(miColor* result, miState* state, const na
         miVector light_dir;
         miScalar light_cosine;
         while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *lights, &sample_count))
-            powers += pow(widen(light_cosine), exponent);
+            powers += pow(widen(retro_cosine(negated(light_dir), state->dir)), exponent);
     }
     miColor irradiance = {0.0f, 0.0f, 0.0f, 0.0f};
     mi_compute_irradiance(&irradiance, state);
