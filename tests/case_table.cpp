@@ -189,7 +189,7 @@ bool apply(ShadingCase& c, LineParser& line, bool& offset_given)
         while (!line.done())
             trace.push_back(line.word());
         c.expect.trace = trace;
-    } else if (key == "magnitude") c.expect.magnitude = line.real();
+    } else if (key == "magnitude") c.expect.magnitude = static_cast<double>(line.real());
     else if (key == "expect_exact") c.expect.exact = true;
     else
         return false;

@@ -12,7 +12,7 @@ struct V3 {
     double x, y, z;
 };
 
-V3 wide(const miVector& v) { return V3{v.x, v.y, v.z}; }
+V3 wide(const miVector& v) { return V3{double(v.x), double(v.y), double(v.z)}; }
 double dot3(const V3& a, const V3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 // v / |v| rounded to 32 bits; a zero vector stays.
@@ -21,7 +21,8 @@ V3 unit32(const V3& v)
     const double length = std::sqrt(dot3(v, v));
     if (length == 0.0)
         return v;
-    return V3{static_cast<float>(v.x / length), static_cast<float>(v.y / length), static_cast<float>(v.z / length)};
+    return V3{double(static_cast<float>(v.x / length)), double(static_cast<float>(v.y / length)),
+              double(static_cast<float>(v.z / length))};
 }
 
 bool connected(const ShadingCase& c, const char* name)
@@ -63,10 +64,10 @@ OracleAnswer oracle_shade(const ShadingCase& c)
     const miColor ambient_scale = color_of(c, "ambient_scale", c.ambient_scale);
     const miColor ambient_color = color_of(c, "ambient_color", c.ambient_color);
     const miColor diffuse = color_of(c, "diffuse_color", c.diffuse_color);
-    const double retro_weight = scalar_of(c, "retro_weight", c.retro_weight);
-    const double horizon_exponent = scalar_of(c, "horizon_exponent", c.horizon_exponent);
+    const double retro_weight = double(scalar_of(c, "retro_weight", c.retro_weight));
+    const double horizon_exponent = double(scalar_of(c, "horizon_exponent", c.horizon_exponent));
     const miColor sheen = color_of(c, "sheen_color", c.sheen_color);
-    const double retro_spread = scalar_of(c, "retro_spread", c.retro_spread);
+    const double retro_spread = double(scalar_of(c, "retro_spread", c.retro_spread));
     const miInteger light_mode = integer_of(c, "light_mode", c.light_mode);
     const miInteger light_offset = integer_of(c, "light_offset", c.light_offset);
     miInteger light_count = integer_of(c, "light_count", c.light_count);
@@ -83,8 +84,8 @@ OracleAnswer oracle_shade(const ShadingCase& c)
                                double(ambient_scale.b) * double(ambient_color.b)};
     double magnitude[3] = {std::fabs(ambient[0]), std::fabs(ambient[1]), std::fabs(ambient[2])};
     for (int k = 0; k < 3; ++k)
-        answer.result[k] = static_cast<float>(ambient[k]); // the ambient term is a 32-bit product
-    answer.result[3] = ambient_scale.a;
+        answer.result[k] = double(static_cast<float>(ambient[k])); // the ambient term is a 32-bit product
+    answer.result[3] = double(ambient_scale.a);
 
     if (c.type == miRAY_SHADOW || c.type == miRAY_DISPLACE) {
         answer.returns = miFALSE;
@@ -107,8 +108,8 @@ OracleAnswer oracle_shade(const ShadingCase& c)
     if (light_mode == 1 || light_mode == 2)
         light_count = static_cast<miInteger>(list.size());
 
-    const double diffuse_rgb[3] = {diffuse.r, diffuse.g, diffuse.b};
-    const double sheen_rgb[3] = {sheen.r, sheen.g, sheen.b};
+    const double diffuse_rgb[3] = {double(diffuse.r), double(diffuse.g), double(diffuse.b)};
+    const double sheen_rgb[3] = {double(sheen.r), double(sheen.g), double(sheen.b)};
     for (miInteger m = 0; m < light_count; ++m) {
         const auto script = c.lights.find(list[static_cast<std::size_t>(m)]);
         if (script == c.lights.end())
@@ -118,7 +119,7 @@ OracleAnswer oracle_shade(const ShadingCase& c)
         for (const ScriptedSample& s : script->second.samples) {
             count = s.count_after ? *s.count_after : count + 1;
             const V3 incoming{-double(s.dir.x), -double(s.dir.y), -double(s.dir.z)};
-            const double light_rgb[3] = {s.color.r, s.color.g, s.color.b};
+            const double light_rgb[3] = {double(s.color.r), double(s.color.g), double(s.color.b)};
 
             // sheen = light * sheen_color * (w * pow(retro cos, 1/spread) + I.R * pow(horizon sine, exponent))
             const double retro_dot = dot3(incoming, view);
@@ -146,8 +147,9 @@ OracleAnswer oracle_shade(const ShadingCase& c)
         }
     }
 
-    const double irradiance[3] = {c.irradiance ? c.irradiance->r : 0.0f, c.irradiance ? c.irradiance->g : 0.0f,
-                                  c.irradiance ? c.irradiance->b : 0.0f};
+    const miColor black{0.0f, 0.0f, 0.0f, 0.0f};
+    const miColor& host_irradiance = c.irradiance ? *c.irradiance : black;
+    const double irradiance[3] = {double(host_irradiance.r), double(host_irradiance.g), double(host_irradiance.b)};
     for (int k = 0; k < 3; ++k) {
         const double indirect = diffuse_rgb[k] * irradiance[k];
         answer.result[k] += indirect;

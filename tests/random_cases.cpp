@@ -35,8 +35,8 @@ public:
     miVector unit_vector()
     {
         // Uniform on the sphere: z uniform, azimuth uniform.
-        const double z = real(-1, 1);
-        const double phi = real(0, 6.283185307179586);
+        const double z = static_cast<double>(real(-1, 1));
+        const double phi = static_cast<double>(real(0, 6.283185307179586));
         const double r = std::sqrt(1.0 - z * z);
         return miVector{static_cast<float>(r * std::cos(phi)), static_cast<float>(r * std::sin(phi)),
                         static_cast<float>(z)};
