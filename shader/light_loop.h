@@ -42,9 +42,11 @@ inline void gather_lights(miColor* result, Rgb& sheen_total, miState* state, con
         Rgb diffuse_sum = {0.0f, 0.0f, 0.0f};
         Rgb sheen_sum = {0.0f, 0.0f, 0.0f};
         miInteger sample_count = 0;
-        miColor light_color;
-        miVector light_dir;
-        miScalar light_cosine;
+        // Black until the host writes them: a host that reports a sample it
+        // did not write adds black light instead of stack garbage.
+        miColor light_color = {0.0f, 0.0f, 0.0f, 0.0f};
+        miVector light_dir = {0.0f, 0.0f, 0.0f};
+        miScalar light_cosine = 0.0f;
 
         while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *lights, &sample_count)) {
             const miVector incoming = negated(light_dir);

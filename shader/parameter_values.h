@@ -43,20 +43,23 @@ inline T read_field(miState* state, const T& field)
 }
 
 // Reads all eleven fields in record order, each copied before the next is
-// read, so the host sees its evaluations in that order on every call.
+// read, so the host sees its evaluations in that order on every call (a
+// braced list is evaluated left to right).
 inline ParameterValues read_parameters(miState* state, const napSheen_params* record)
 {
-    ParameterValues values;
-    values.ambient_scale = read_field(state, record->ambient_scale);
-    values.ambient_color = read_field(state, record->ambient_color);
-    values.diffuse_color = read_field(state, record->diffuse_color);
-    values.retro_weight = read_field(state, record->retro_weight);
-    values.horizon_exponent = read_field(state, record->horizon_exponent);
-    values.sheen_color = read_field(state, record->sheen_color);
-    values.retro_spread = read_field(state, record->retro_spread);
-    values.light_mode = read_field(state, record->light_mode);
-    values.light_offset = read_field(state, record->light_offset);
-    values.light_count = read_field(state, record->light_count);
+    ParameterValues values = {
+        read_field(state, record->ambient_scale),
+        read_field(state, record->ambient_color),
+        read_field(state, record->diffuse_color),
+        read_field(state, record->retro_weight),
+        read_field(state, record->horizon_exponent),
+        read_field(state, record->sheen_color),
+        read_field(state, record->retro_spread),
+        read_field(state, record->light_mode),
+        read_field(state, record->light_offset),
+        read_field(state, record->light_count),
+        nullptr,
+    };
     // The array is not copied: the list starts light_offset tags after
     // wherever the lights field's value lives.
     values.lights = static_cast<const miTag*>(value_address(state, &record->lights[0])) +

@@ -52,13 +52,13 @@ inline double power(float base, double exponent)
 inline SheenLobes make_sheen_lobes(const ParameterValues& values, const miVector& reversed_normal,
                                    float horizon_cosine)
 {
-    SheenLobes lobes;
-    lobes.reversed_normal = reversed_normal;
-    lobes.sheen_color = values.sheen_color;
-    lobes.retro_weight = widen(values.retro_weight);
-    lobes.retro_exponent = 1.0 / widen(values.retro_spread);
-    lobes.horizon_power = power(horizon_sine(horizon_cosine), widen(values.horizon_exponent));
-    return lobes;
+    return SheenLobes{
+        reversed_normal,
+        values.sheen_color,
+        widen(values.retro_weight),
+        1.0 / widen(values.retro_spread),
+        power(horizon_sine(horizon_cosine), widen(values.horizon_exponent)),
+    };
 }
 
 // Adds both lobes of one light sample to the light's sheen sum: per channel

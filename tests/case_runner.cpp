@@ -89,8 +89,8 @@ std::vector<miTag> array_storage(const ShadingCase& c)
 }
 
 struct LightList {
-    miInteger offset;
-    miInteger count;
+    miInteger offset = 0;
+    miInteger count = 0;
     std::vector<miTag> tags; // count tags when count > 0
 };
 

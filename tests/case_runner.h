@@ -24,9 +24,9 @@ struct Outcome {
     std::vector<std::string> violations; // broken rules of the calling contract
 };
 
-// Runs the case with its record in `record_memory`, which must hold a copy of
+// Runs the case with its record in `record`, which must hold a copy of
 // build_record_image(c) and stay valid for the call (it may be read-only).
-Outcome run_case(const ShadingCase& c, napSheen_fn* shade, const void* record_memory);
+Outcome run_case(const ShadingCase& c, napSheen_fn* shade, const void* record);
 
 // Runs the case with its record in memory of its own.
 Outcome run_case(const ShadingCase& c, napSheen_fn* shade);

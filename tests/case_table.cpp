@@ -16,14 +16,14 @@ namespace napsheen_test {
 
 uint32_t float_bits(float value)
 {
-    uint32_t bits;
+    uint32_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     return bits;
 }
 
 float bits_float(uint32_t bits)
 {
-    float value;
+    float value = 0.0f;
     std::memcpy(&value, &bits, sizeof value);
     return value;
 }
@@ -100,7 +100,7 @@ private:
     std::size_t next_ = 1;
 };
 
-int field_named(LineParser& line, const std::string& name)
+int field_named(const LineParser& line, const std::string& name)
 {
     const int index = field_index(name);
     if (index < 0)

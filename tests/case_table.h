@@ -41,7 +41,7 @@ std::vector<ShadingCase> load_case_table(const std::string& path);
 std::vector<ShadingCase> load_case_tables(const std::vector<std::string>& paths);
 
 // Writes a case so that reading it back gives the same bits.
-void write_case(std::ostream& out, const ShadingCase& shading_case);
+void write_case(std::ostream& out, const ShadingCase& c);
 
 } // namespace napsheen_test
 

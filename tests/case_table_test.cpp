@@ -37,6 +37,8 @@ public:
             throw std::runtime_error("mprotect failed");
     }
     ~ReadOnlyRecord() { munmap(memory_, size_); }
+    ReadOnlyRecord(const ReadOnlyRecord&) = delete; // one owner unmaps the pages
+    ReadOnlyRecord& operator=(const ReadOnlyRecord&) = delete;
     const void* get() const { return memory_; }
 
 private:

@@ -19,6 +19,8 @@ public:
         EXPECT_NE(page_, MAP_FAILED);
     }
     ~UnreadableRecord() { munmap(page_, static_cast<size_t>(getpagesize())); }
+    UnreadableRecord(const UnreadableRecord&) = delete; // one owner unmaps the page
+    UnreadableRecord& operator=(const UnreadableRecord&) = delete;
     const napSheen_params* get() const { return static_cast<const napSheen_params*>(page_); }
 
 private:

@@ -1,5 +1,6 @@
 #include "oracle.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "record_fields.h"
@@ -99,8 +100,9 @@ OracleAnswer oracle_shade(const ShadingCase& c)
         storage.assign(w.begin(), w.end());
     }
     std::vector<miTag> list;
+    list.reserve(static_cast<std::size_t>(std::max(light_count, 0)));
     for (miInteger m = 0; m < light_count; ++m)
-        list.push_back(storage.at(static_cast<std::size_t>(light_offset + m)));
+        list.push_back(storage.at(static_cast<std::size_t>(light_offset) + static_cast<std::size_t>(m)));
     if (light_mode == 1 && c.inclusive_list)
         list = *c.inclusive_list;
     if (light_mode == 2 && c.exclusive_list)
@@ -117,7 +119,7 @@ OracleAnswer oracle_shade(const ShadingCase& c)
         miInteger count = 0;
         double sum[3] = {0, 0, 0}, size[3] = {0, 0, 0};
         for (const ScriptedSample& s : script->second.samples) {
-            count = s.count_after ? *s.count_after : count + 1;
+            count = s.count_after ? *s.count_after : one_more_sample(count);
             const V3 incoming{-double(s.dir.x), -double(s.dir.y), -double(s.dir.z)};
             const double light_rgb[3] = {double(s.color.r), double(s.color.g), double(s.color.b)};
 

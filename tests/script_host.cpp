@@ -63,7 +63,7 @@ miBoolean ScriptHost::sample_light(miColor* color, miVector* dir, miScalar* cosi
         *color = sample.color;
         *dir = sample.dir;
         *cosine = sample.cosine;
-        *samples = sample.count_after ? *sample.count_after : *samples + 1;
+        *samples = sample.count_after ? *sample.count_after : one_more_sample(*samples);
         call.answer = miTRUE;
     } else {
         if (found != lights.end() && found->second.end_count)

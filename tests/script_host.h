@@ -5,6 +5,7 @@
 #ifndef NAPSHEEN_TESTS_SCRIPT_HOST_H
 #define NAPSHEEN_TESTS_SCRIPT_HOST_H
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <vector>
@@ -13,10 +14,17 @@
 
 namespace napsheen_test {
 
+// The sample count after one more delivered sample. A script may set the count
+// anywhere, so it wraps as a 32-bit counter does instead of overflowing.
+inline miInteger one_more_sample(miInteger count)
+{
+    return static_cast<miInteger>(static_cast<uint32_t>(count) + 1u);
+}
+
 struct ScriptedSample {
-    miColor color;
-    miVector dir; // direction towards the light
-    miScalar cosine;
+    miColor color{};
+    miVector dir{}; // direction towards the light
+    miScalar cosine = 0;
     std::optional<miInteger> count_after; // the sample count after delivery; default: one more
 };
 
@@ -28,7 +36,7 @@ struct ScriptedLight {
 enum class HostFunction { phen_eval, inclusive_lightlist, exclusive_lightlist, sample_light, compute_irradiance };
 
 struct HostCall {
-    HostFunction function;
+    HostFunction function = HostFunction::phen_eval;
     const miState* state = nullptr;
     const void* field = nullptr;            // mi_phen_eval
     miTag tag = 0;                          // mi_sample_light

@@ -10,7 +10,7 @@ namespace {
 // -0 and +0 coincide.
 int64_t ordered(float value)
 {
-    int32_t bits;
+    int32_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     return bits < 0 ? -static_cast<int64_t>(bits & 0x7fffffff) : static_cast<int64_t>(bits);
 }
