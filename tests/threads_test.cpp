@@ -2,6 +2,7 @@
 // same bits as on one thread.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <thread>
 
@@ -21,7 +22,7 @@ bool same_bits(const Outcome& a, const Outcome& b)
 
 TEST(Threads, SharedRecordsGiveTheSingleThreadedResults)
 {
-    constexpr int kCases = 64, kThreads = 4, kRounds = 25;
+    constexpr int kCases = 64, kThreads = 8, kRounds = 25;
     std::vector<ShadingCase> cases;
     std::vector<std::vector<uint32_t>> records; // one record per case, shared by all threads
     std::vector<Outcome> alone;
@@ -33,8 +34,12 @@ TEST(Threads, SharedRecordsGiveTheSingleThreadedResults)
 
     std::vector<int> mismatches(kThreads, 0);
     std::vector<std::thread> threads;
+    threads.reserve(kThreads);
+    std::atomic<bool> start{false}; // all threads begin shading together
     for (int t = 0; t < kThreads; ++t)
         threads.emplace_back([&, t] {
+            while (!start.load(std::memory_order_acquire))
+                std::this_thread::yield();
             for (int round = 0; round < kRounds; ++round)
                 for (int i = 0; i < kCases; ++i) {
                     const int k = (i + t * 17) % kCases; // threads meet on the same records
@@ -43,6 +48,7 @@ TEST(Threads, SharedRecordsGiveTheSingleThreadedResults)
                         ++mismatches[t];
                 }
         });
+    start.store(true, std::memory_order_release);
     for (std::thread& thread : threads)
         thread.join();
     for (int t = 0; t < kThreads; ++t)
