@@ -110,3 +110,60 @@ dist-ppc32: ppc32
 
 test: test-ppc32
 dist: dist-ppc32
+
+# Hardening, with clang: the library, its test host and its tests under
+# AddressSanitizer with UndefinedBehaviorSanitizer (with the fuzzer beside
+# them) and under ThreadSanitizer, each in a tree of its own; the fuzzer for
+# a bounded time; clang-tidy and cppcheck over the sources.
+ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
+FUZZ_SECONDS ?= 60
+FUZZ_LONG_SECONDS ?= 1800
+CLANG_CMAKE = -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+FUZZER = $(ASAN_BUILD)/tests/napsheen_shading_fuzzer
+FUZZ_ARGS = -dict=tests/fuzz/shading.dict -print_final_stats=1 \
+	-artifact_prefix=$(ASAN_BUILD)/fuzz-artifacts/ $(ASAN_BUILD)/fuzz-corpus tests/fuzz/corpus
+CPPCHECK_ARGS = --enable=warning,style,performance,portability --inconclusive --std=c++17 --language=c++ \
+	--library=googletest --library=posix --inline-suppr --quiet --error-exitcode=1 \
+	--suppressions-list=.cppcheck-suppressions -I host -I shader -I tests
+
+.PHONY: build-asan test-asan test-tsan test-fuzz fuzz fuzz-seeds lint
+
+test: test-asan test-tsan test-fuzz lint
+
+build-asan:
+	scripts/install-deps native fuzz
+	cmake -S . -B $(ASAN_BUILD) $(CLANG_CMAKE) -DNAPSHEEN_SANITIZE="address;undefined" \
+	  -DNAPSHEEN_FUZZ=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test-asan: build-asan
+	UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+test-tsan:
+	scripts/install-deps native fuzz
+	cmake -S . -B $(TSAN_BUILD) $(CLANG_CMAKE) -DNAPSHEEN_SANITIZE=thread
+	cmake --build $(TSAN_BUILD) -j $(JOBS)
+	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The bounded run of `make test` keeps libFuzzer's chatter in a log and shows
+# its totals; on a failure, the end of the log with the call as a table row.
+test-fuzz: build-asan
+	@mkdir -p $(ASAN_BUILD)/fuzz-corpus $(ASAN_BUILD)/fuzz-artifacts
+	@echo "fuzzing napSheen for $(FUZZ_SECONDS) s (log: $(ASAN_BUILD)/fuzz.log)"
+	@$(FUZZER) -max_total_time=$(FUZZ_SECONDS) $(FUZZ_ARGS) >$(ASAN_BUILD)/fuzz.log 2>&1 \
+	  || { tail -n 80 $(ASAN_BUILD)/fuzz.log; exit 1; }
+	@grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' $(ASAN_BUILD)/fuzz.log
+	@echo "corpus: $$(ls $(ASAN_BUILD)/fuzz-corpus | wc -l) inputs found, $$(ls tests/fuzz/corpus | wc -l) seeds"
+
+fuzz: build-asan
+	@mkdir -p $(ASAN_BUILD)/fuzz-corpus $(ASAN_BUILD)/fuzz-artifacts
+	$(FUZZER) -max_total_time=$(FUZZ_LONG_SECONDS) $(FUZZ_ARGS)
+
+# Writes the case table's rows as seeds into tests/fuzz/corpus.
+fuzz-seeds: build
+	$(BUILD)/tests/napsheen_fuzz_seeds tests/cases/shading.cases tests/fuzz/corpus
+
+lint: build-asan
+	run-clang-tidy -p $(ASAN_BUILD) -j $(JOBS) -quiet '/(shader|host|tests)/'
+	cppcheck $(CPPCHECK_ARGS) shader host tests
