@@ -123,9 +123,9 @@ CLANG_CMAKE = -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 FUZZER = $(ASAN_BUILD)/tests/napsheen_shading_fuzzer
 FUZZ_ARGS = -dict=tests/fuzz/shading.dict -print_final_stats=1 \
 	-artifact_prefix=$(ASAN_BUILD)/fuzz-artifacts/ $(ASAN_BUILD)/fuzz-corpus tests/fuzz/corpus
-CPPCHECK_ARGS = --enable=warning,style,performance,portability --inconclusive --std=c++17 --language=c++ \
+CPPCHECK_ARGS = --enable=warning,style,performance,portability --inconclusive --std=c++17 \
 	--library=googletest --library=posix --inline-suppr --quiet --error-exitcode=1 \
-	--suppressions-list=.cppcheck-suppressions -I host -I shader -I tests
+	--suppressions-list=.cppcheck-suppressions
 
 .PHONY: build-asan test-asan test-tsan test-fuzz fuzz fuzz-seeds lint
 
@@ -164,6 +164,8 @@ fuzz: build-asan
 fuzz-seeds: build
 	$(BUILD)/tests/napsheen_fuzz_seeds tests/cases/shading.cases tests/fuzz/corpus
 
+# Both analysers read every source the ASan tree compiles, and the headers
+# those include.
 lint: build-asan
-	run-clang-tidy -p $(ASAN_BUILD) -j $(JOBS) -quiet '/(shader|host|tests)/'
-	cppcheck $(CPPCHECK_ARGS) shader host tests
+	run-clang-tidy -p $(ASAN_BUILD) -j $(JOBS) -quiet
+	cppcheck $(CPPCHECK_ARGS) --project=$(ASAN_BUILD)/compile_commands.json

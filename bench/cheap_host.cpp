@@ -64,7 +64,7 @@ MI_HOST_EXPORT miBoolean mi_sample_light(miColor* color, miVector* dir, miScalar
 {
     if (*samples >= samples_per_light)
         return miFALSE;
-    const auto& sample = kSamples[*samples & 15];
+    const napsheen_bench::Sample& sample = kSamples[*samples & 15];
     *color = sample.color;
     *dir = sample.dir;
     *dot_nl = sample.cosine;

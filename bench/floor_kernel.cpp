@@ -30,9 +30,9 @@ MI_SHADER_EXPORT miBoolean floor_shade(miColor* result, miState* state, const na
     double powers = 0.0;
     for (miInteger light = 0; light < light_count; ++light, ++lights) {
         miInteger sample_count = 0;
-        miColor light_color;
-        miVector light_dir;
-        miScalar light_cosine;
+        miColor light_color = {0.0f, 0.0f, 0.0f, 0.0f}; // as the shader starts them
+        miVector light_dir = {0.0f, 0.0f, 0.0f};
+        miScalar light_cosine = 0.0f;
         while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *lights, &sample_count))
             powers += pow(widen(retro_cosine(negated(light_dir), state->dir)), exponent);
     }

@@ -29,9 +29,9 @@ MI_SHADER_EXPORT miBoolean lambert_shade(miColor* result, miState* state, const 
     for (miInteger light = 0; light < light_count; ++light, ++lights) {
         Rgb diffuse_sum = {0.0f, 0.0f, 0.0f};
         miInteger sample_count = 0;
-        miColor light_color;
-        miVector light_dir;
-        miScalar light_cosine;
+        miColor light_color = {0.0f, 0.0f, 0.0f, 0.0f}; // as the shader starts them
+        miVector light_dir = {0.0f, 0.0f, 0.0f};
+        miScalar light_cosine = 0.0f;
         while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *lights, &sample_count))
             add_diffuse(diffuse_sum, values.diffuse_color, light_color, light_cosine);
         if (sample_count != 0)

@@ -48,8 +48,10 @@ napSheen_fn* load(const std::string& path, const char* entry)
     if (handle == nullptr)
         throw std::runtime_error(std::string("cannot load ") + path + ": " + dlerror());
     void* address = dlsym(handle, entry);
-    if (address == nullptr)
+    if (address == nullptr) {
+        dlclose(handle);
         throw std::runtime_error(path + " does not export " + entry);
+    }
     return reinterpret_cast<napSheen_fn*>(address);
 }
 
@@ -105,7 +107,7 @@ void shade_loop(benchmark::State& bench, napSheen_fn* shade, const Scenario& sce
 {
     miColor result;
     miState state = view_state(scenario, record.shader_call());
-    for (auto _ : bench) {
+    for (auto _ : bench) { // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop idiom
         state.dir = {0.0f, 0.5f, -0.866f}; // the shader normalises it in place
         benchmark::DoNotOptimize(shade(&result, &state, record.get()));
         benchmark::DoNotOptimize(result);

@@ -73,13 +73,13 @@ TEST(CaseResults, NameTheBadLine)
         {"a 1 1 2 x 4 5 6 7\n", "r:1: not a number: 'x'"},
         {"a 1 1 2 3 4 5 6 7 8\n", "r:1: unexpected '8' after seven numbers"},
     };
-    for (const auto& row : bad) {
-        std::istringstream in(row.text);
+    for (const auto& file : bad) {
+        std::istringstream in(file.text);
         try {
             read_row_results(in, "r");
-            ADD_FAILURE() << "accepted: " << row.text;
+            ADD_FAILURE() << "accepted: " << file.text;
         } catch (const std::runtime_error& error) {
-            EXPECT_STREQ(error.what(), row.message);
+            EXPECT_STREQ(error.what(), file.message);
         }
     }
 }
@@ -103,11 +103,11 @@ std::array<float, 7> with(int field, float value)
 TEST(BuildComparison, HoldsBuildsToTheSharedTolerance)
 {
     const struct {
-        const char* what;
+        const char* what = nullptr;
         RowResult first, second;
-        int64_t largest_ulps;
-        std::size_t values_differing;
-        bool agree;
+        int64_t largest_ulps = 0;
+        std::size_t values_differing = 0;
+        bool agree = false;
     } variants[] = {
         {"identical", row("x", kBase), row("x", kBase), 0, 0, true},
         {"8 ulps apart", row("x", kBase), row("x", with(1, ulps_away(0.5f, 8))), 8, 1, true},

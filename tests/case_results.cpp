@@ -48,15 +48,15 @@ std::vector<RowResult> read_row_results(std::istream& in, const std::string& sou
     std::vector<RowResult> rows;
     std::string text;
     int line_number = 0;
+    auto fail = [&](const std::string& what) {
+        throw std::runtime_error(source_name + ":" + std::to_string(line_number) + ": " + what);
+    };
     while (std::getline(in, text)) {
         ++line_number;
         if (!text.empty() && text.back() == '\r')
             text.pop_back(); // written in text mode on Windows
         if (text.empty())
             continue;
-        auto fail = [&](const std::string& what) {
-            throw std::runtime_error(source_name + ":" + std::to_string(line_number) + ": " + what);
-        };
         std::istringstream fields(text);
         RowResult row;
         if (!(fields >> row.name >> row.returned))

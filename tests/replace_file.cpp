@@ -8,7 +8,7 @@ namespace napsheen_test {
 bool replace_file(const std::string& path, const std::string& text)
 {
     const std::string temporary = path + ".tmp";
-    bool written;
+    bool written = false;
     {
         std::ofstream out(temporary, std::ios::binary);
         out << text;
