@@ -131,7 +131,7 @@ CPPCHECK_ARGS = --enable=warning,style,performance,portability --inconclusive --
 
 test: test-asan test-tsan test-fuzz lint
 
-build-asan:
+build-asan: deps-preview
 	scripts/install-deps native fuzz
 	cmake -S . -B $(ASAN_BUILD) $(CLANG_CMAKE) -DNAPSHEEN_SANITIZE="address;undefined" \
 	  -DNAPSHEEN_FUZZ=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
@@ -140,7 +140,7 @@ build-asan:
 test-asan: build-asan
 	UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
-test-tsan:
+test-tsan: deps-preview
 	scripts/install-deps native fuzz
 	cmake -S . -B $(TSAN_BUILD) $(CLANG_CMAKE) -DNAPSHEEN_SANITIZE=thread
 	cmake --build $(TSAN_BUILD) -j $(JOBS)

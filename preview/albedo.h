@@ -16,7 +16,7 @@
 namespace preview {
 
 struct AlbedoRow {
-    int view_angle; // degrees from the normal; 90 is grazing
+    int view_angle = 0; // degrees from the normal; 90 is grazing
     Rgb albedo;
 };
 

@@ -21,7 +21,7 @@ const Rgb kChannels[3] = {{0.95f, 0.15f, 0.1f}, {0.15f, 0.8f, 0.15f}, {0.2f, 0.3
 
 struct Axes {
     float top_value; // albedo at the top of the plot
-    int x(float angle) const { return kLeft + static_cast<int>(std::lround(angle / 90.0f * (kWidth - kLeft - kRight))); }
+    static int x(float angle) { return kLeft + static_cast<int>(std::lround(angle / 90.0f * (kWidth - kLeft - kRight))); }
     int y(float value) const
     {
         return kTop + static_cast<int>(std::lround((1.0f - value / top_value) * (kHeight - kTop - kBottom)));
@@ -75,7 +75,10 @@ Image albedo_plot(const std::vector<AlbedoRow>& rows, const std::string& font_pa
         text.draw(plot, axes.x(static_cast<float>(angle)) - text.width(label) / 2, axes.y(0.0f) + 18, label, kAxis);
     }
     const float value_step = axes.top_value > 2.0f ? 0.5f : 0.2f;
-    for (float value = 0.0f; value <= axes.top_value + 1e-4f; value += value_step) {
+    // Whole steps counted in an integer: a float counter drifts.
+    const int last_tick = static_cast<int>((axes.top_value + 1e-4f) / value_step);
+    for (int tick = 0; tick <= last_tick; ++tick) {
+        const float value = static_cast<float>(tick) * value_step;
         line(plot, axes.x(0.0f), axes.y(value), axes.x(90.0f), axes.y(value), kGrid);
         const std::string label = tick_text(value);
         text.draw(plot, kLeft - 8 - text.width(label), axes.y(value) + 5, label, kAxis);

@@ -75,7 +75,7 @@ miBoolean host_mi_sample_light(miColor* color, miVector* dir, miScalar* dot_nl, 
 
 miBoolean host_mi_compute_irradiance(miColor* irradiance, miState* state)
 {
-    HostState& host = host_state(state);
+    const HostState& host = host_state(state);
     const Rgb gathered = gather_irradiance(*host.scene, from_mi(state->point),
                                            normalized(from_mi(state->normal)), host.sample_key);
     irradiance->r = gathered.r; // the alpha is not the host's to fill

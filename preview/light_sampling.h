@@ -10,7 +10,7 @@ namespace preview {
 
 struct LightSample {
     Vec3 dir;       // unit direction from the point towards the light
-    float distance; // to the sampled point of the light; infinite for distant and environment
+    float distance = 0.0f; // to the sampled point of the light; infinite for distant and environment
     Rgb color;      // light arriving at the point, before the surface's cosine
 };
 

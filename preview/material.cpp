@@ -61,7 +61,7 @@ namespace {
 template <class T>
 T read_at(const napSheen_params& values, std::size_t offset)
 {
-    T value;
+    T value{};
     std::memcpy(&value, reinterpret_cast<const char*>(&values) + offset, sizeof value);
     return value;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <system_error>
 #include <vector>
 
 #include "image_files.h"
@@ -54,18 +55,18 @@ void write_png(const std::string& path, const Image& image)
         rows[static_cast<std::size_t>(y)] = row;
         for (int x = 0; x < image.width; ++x) {
             const auto pixel = display_pixel(image.rgb(x, y));
-            std::memcpy(row + 3 * x, pixel.data(), 3);
+            std::memcpy(row + 3 * static_cast<std::size_t>(x), pixel.data(), 3);
         }
     }
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
     if (!file)
-        throw std::runtime_error(std::strerror(errno));
+        throw std::runtime_error(std::generic_category().message(errno));
     if (!encode(file.get(), image.width, image.height, rows.data()))
         throw std::runtime_error("libpng could not encode the image");
     if (std::fflush(file.get()) != 0 || std::ferror(file.get()))
-        throw std::runtime_error(std::strerror(errno));
+        throw std::runtime_error(std::generic_category().message(errno));
     if (std::fclose(file.release()) != 0)
-        throw std::runtime_error(std::strerror(errno));
+        throw std::runtime_error(std::generic_category().message(errno));
 }
 
 } // namespace preview

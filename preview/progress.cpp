@@ -34,7 +34,7 @@ void Progress::advance(int64_t units)
     draw(done_, std::chrono::duration<double>(now - start_).count());
 }
 
-void Progress::draw(int64_t done, double elapsed_seconds)
+void Progress::draw(int64_t done, double elapsed_seconds) const
 {
     constexpr int kWidth = 40;
     const double fraction = static_cast<double>(done) / static_cast<double>(total_);

@@ -13,6 +13,8 @@ public:
     // Shown only when `visible`: standard error is a terminal and the user did not ask for quiet.
     Progress(int64_t total_units, bool visible);
     ~Progress(); // clears the bar
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
 
     // Thread-safe; redraws at most ten times a second.
     void advance(int64_t units);
@@ -21,7 +23,7 @@ public:
     static bool wanted(bool quiet);
 
 private:
-    void draw(int64_t done, double elapsed_seconds);
+    void draw(int64_t done, double elapsed_seconds) const;
 
     std::mutex mutex_;
     int64_t total_, done_ = 0;

@@ -62,7 +62,9 @@ float sphere_distance(const Scene& scene, const Ray& ray)
     if (near > 0.0f)
         return near;
     const float far = -b + root;
-    return far > 0.0f ? far : kNoHit;
+    if (far > 0.0f)
+        return far;
+    return kNoHit;
 }
 
 float ground_distance(const Scene& scene, const Ray& ray)

@@ -16,6 +16,9 @@ std::string default_font_path() { return NAPSHEEN_FONT; }
 struct TextRenderer::Library {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
+    Library() = default;
+    Library(const Library&) = delete; // one owner frees the face and the library
+    Library& operator=(const Library&) = delete;
     ~Library()
     {
         if (face != nullptr)
@@ -51,7 +54,7 @@ void TextRenderer::draw(Image& image, int x, int baseline, const std::string& te
     for (unsigned char c : text) {
         if (FT_Load_Char(freetype_->face, c, FT_LOAD_RENDER) != 0)
             continue;
-        const FT_GlyphSlot glyph = freetype_->face->glyph;
+        const FT_GlyphSlotRec* glyph = freetype_->face->glyph;
         const FT_Bitmap& bitmap = glyph->bitmap;
         const int left = static_cast<int>(pen >> 6) + glyph->bitmap_left;
         const int top = baseline - glyph->bitmap_top;
@@ -60,7 +63,8 @@ void TextRenderer::draw(Image& image, int x, int baseline, const std::string& te
                 const int px = left + static_cast<int>(column), py = top + static_cast<int>(row);
                 if (px < 0 || py < 0 || px >= image.width || py >= image.height)
                     continue;
-                const float coverage = bitmap.buffer[row * static_cast<unsigned>(bitmap.pitch) + column] / 255.0f;
+                const float coverage =
+                    static_cast<float>(bitmap.buffer[row * static_cast<unsigned>(bitmap.pitch) + column]) / 255.0f;
                 const float* under = image.at(px, py);
                 image.set(px, py, lerp({under[0], under[1], under[2]}, color, coverage), under[3]);
             }

@@ -16,7 +16,7 @@ std::string test_folder()
     for (char& c : name)
         if (c == '/')
             c = '_';
-    const std::string folder = std::string(NAPSHEEN_TEST_WORK) + "/" + name;
+    std::string folder = std::string(NAPSHEEN_TEST_WORK) + "/" + name;
     static std::string emptied; // emptied once per test, at its first call
     if (emptied != folder) {
         std::filesystem::remove_all(folder);

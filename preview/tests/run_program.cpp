@@ -11,8 +11,6 @@
 #include <sstream>
 #include <stdexcept>
 
-extern char** environ;
-
 namespace preview_test {
 
 namespace {
@@ -46,6 +44,7 @@ ProgramRun run_program(const std::vector<std::string>& argv)
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out_path.c_str(), O_WRONLY | O_TRUNC, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err_path.c_str(), O_WRONLY | O_TRUNC, 0);
     std::vector<char*> args;
+    args.reserve(argv.size() + 1);
     for (const std::string& arg : argv)
         args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);

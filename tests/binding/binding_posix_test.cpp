@@ -103,6 +103,8 @@ public:
         dup2(fileno(file_), 2);
     }
     ~CapturedStderr() { std::fclose(file_); }
+    CapturedStderr(const CapturedStderr&) = delete; // one owner closes the file
+    CapturedStderr& operator=(const CapturedStderr&) = delete;
     std::string release()
     {
         std::fflush(stderr);
@@ -110,7 +112,7 @@ public:
         close(saved_);
         std::string text;
         std::rewind(file_);
-        for (int c; (c = std::fgetc(file_)) != EOF;)
+        for (int c = 0; (c = std::fgetc(file_)) != EOF;)
             text += static_cast<char>(c);
         return text;
     }
@@ -130,6 +132,7 @@ TEST(BindingRace, StubsAnswerThroughEveryChangeOfModule)
     std::atomic<bool> changing{true};
     std::vector<std::vector<Round>> rounds(kCallers);
     std::vector<std::thread> callers;
+    callers.reserve(kCallers);
     for (int t = 0; t < kCallers; ++t)
         callers.emplace_back([&, t] {
             while (changing.load())
