@@ -12,9 +12,9 @@ namespace napsheen_bench {
 
 struct BindingFigure {
     std::string what; // platform and call, without line breaks
-    double direct_ns;
-    double stub_ns;
-    int host_calls; // host calls in one measured call: 1 for a host function alone
+    double direct_ns = 0.0;
+    double stub_ns = 0.0;
+    int host_calls = 1; // host calls in one measured call: 1 for a host function alone
 
     double ns_per_stub_call() const { return (stub_ns - direct_ns) / host_calls; }
 };
