@@ -19,21 +19,15 @@ MI_SHADER_EXPORT miBoolean floor_shade(miColor* result, miState* state, const na
     if (refuses_ray(state->type))
         return miFALSE;
 
-    const miTag* lights = values.lights;
-    miInteger light_count = values.light_count;
-    if (values.light_mode == 1)
-        mi_inclusive_lightlist(&light_count, &lights, state);
-    else if (values.light_mode == 2)
-        mi_exclusive_lightlist(&light_count, &lights, state);
-
+    LightList list = choose_lights(values, state);
     const double exponent = 1.0 / widen(values.retro_spread);
     double powers = 0.0;
-    for (miInteger light = 0; light < light_count; ++light, ++lights) {
+    for (miInteger light = 0; light < list.count; ++light, ++list.lights) {
         miInteger sample_count = 0;
         miColor light_color = {0.0f, 0.0f, 0.0f, 0.0f}; // as the shader starts them
         miVector light_dir = {0.0f, 0.0f, 0.0f};
         miScalar light_cosine = 0.0f;
-        while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *lights, &sample_count))
+        while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *list.lights, &sample_count))
             powers += pow(widen(retro_cosine(negated(light_dir), state->dir)), exponent);
     }
     miColor irradiance = {0.0f, 0.0f, 0.0f, 0.0f};

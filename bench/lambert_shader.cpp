@@ -12,36 +12,23 @@ using namespace napsheen;
 MI_SHADER_EXPORT miBoolean lambert_shade(miColor* result, miState* state, const napSheen_params* record)
 {
     const ParameterValues values = read_parameters(state, record);
-    *result = values.ambient_scale;
-    result->r *= values.ambient_color.r;
-    result->g *= values.ambient_color.g;
-    result->b *= values.ambient_color.b;
+    write_ambient(result, values);
     if (refuses_ray(state->type))
         return miFALSE;
 
-    const miTag* lights = values.lights;
-    miInteger light_count = values.light_count;
-    if (values.light_mode == 1)
-        mi_inclusive_lightlist(&light_count, &lights, state);
-    else if (values.light_mode == 2)
-        mi_exclusive_lightlist(&light_count, &lights, state);
-
-    for (miInteger light = 0; light < light_count; ++light, ++lights) {
+    LightList list = choose_lights(values, state);
+    for (miInteger light = 0; light < list.count; ++light, ++list.lights) {
         Rgb diffuse_sum = {0.0f, 0.0f, 0.0f};
         miInteger sample_count = 0;
         miColor light_color = {0.0f, 0.0f, 0.0f, 0.0f}; // as the shader starts them
         miVector light_dir = {0.0f, 0.0f, 0.0f};
         miScalar light_cosine = 0.0f;
-        while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *lights, &sample_count))
+        while (mi_sample_light(&light_color, &light_dir, &light_cosine, state, *list.lights, &sample_count))
             add_diffuse(diffuse_sum, values.diffuse_color, light_color, light_cosine);
         if (sample_count != 0)
             add_average(result->r, result->g, result->b, diffuse_sum, static_cast<double>(sample_count));
     }
-    miColor irradiance = {0.0f, 0.0f, 0.0f, 0.0f};
-    mi_compute_irradiance(&irradiance, state);
-    accumulate(result->r, widen(values.diffuse_color.r) * widen(irradiance.r));
-    accumulate(result->g, widen(values.diffuse_color.g) * widen(irradiance.g));
-    accumulate(result->b, widen(values.diffuse_color.b) * widen(irradiance.b));
+    add_indirect(result, values, state);
     result->a += 1.0f;
     return miTRUE;
 }

@@ -24,6 +24,44 @@ inline bool refuses_ray(miInteger ray_type)
     return ray_type == miRAY_SHADOW || ray_type == miRAY_DISPLACE;
 }
 
+// ambient_scale x ambient_color; ambient_scale's alpha becomes the result's.
+inline void write_ambient(miColor* result, const ParameterValues& values)
+{
+    *result = values.ambient_scale;
+    result->r *= values.ambient_color.r;
+    result->g *= values.ambient_color.g;
+    result->b *= values.ambient_color.b;
+}
+
+struct LightList {
+    const miTag* lights;
+    miInteger count;
+};
+
+// The record's lights, or what the host's inclusive (1) or exclusive (2) list
+// makes of them; any other light_mode keeps them as they are.
+inline LightList choose_lights(const ParameterValues& values, miState* state)
+{
+    LightList list = {values.lights, values.light_count};
+    if (values.light_mode == 1)
+        mi_inclusive_lightlist(&list.count, &list.lights, state);
+    else if (values.light_mode == 2)
+        mi_exclusive_lightlist(&list.count, &list.lights, state);
+    return list;
+}
+
+// The host's indirect light, tinted by the diffuse colour.
+inline void add_indirect(miColor* result, const ParameterValues& values, miState* state)
+{
+    // Black unless the host writes it: a host that skips the write adds no
+    // indirect light instead of stack garbage.
+    miColor irradiance = {0.0f, 0.0f, 0.0f, 0.0f};
+    mi_compute_irradiance(&irradiance, state);
+    accumulate(result->r, widen(values.diffuse_color.r) * widen(irradiance.r));
+    accumulate(result->g, widen(values.diffuse_color.g) * widen(irradiance.g));
+    accumulate(result->b, widen(values.diffuse_color.b) * widen(irradiance.b));
+}
+
 inline miBoolean shade(miColor* result, miState* state, const napSheen_params* record)
 {
     const ParameterValues values = read_parameters(state, record);
@@ -34,35 +72,18 @@ inline miBoolean shade(miColor* result, miState* state, const napSheen_params* r
     normalise(state->dir); // in place: later host calls see the unit direction
     const float cosine = horizon_cosine(state->dot_nd);
 
-    *result = values.ambient_scale; // its alpha becomes the result's alpha
-    result->r *= values.ambient_color.r;
-    result->g *= values.ambient_color.g;
-    result->b *= values.ambient_color.b;
-
+    write_ambient(result, values);
     if (refuses_ray(state->type))
         return miFALSE;
 
-    const miTag* lights = values.lights;
-    miInteger light_count = values.light_count;
-    if (values.light_mode == 1)
-        mi_inclusive_lightlist(&light_count, &lights, state);
-    else if (values.light_mode == 2)
-        mi_exclusive_lightlist(&light_count, &lights, state);
-
+    const LightList list = choose_lights(values, state);
     Rgb sheen_total = {0.0f, 0.0f, 0.0f};
-    gather_lights(result, sheen_total, state, lights, light_count, values, reversed_normal, cosine);
+    gather_lights(result, sheen_total, state, list.lights, list.count, values, reversed_normal, cosine);
     result->r += sheen_total.r;
     result->g += sheen_total.g;
     result->b += sheen_total.b;
 
-    // Black unless the host writes it: a host that skips the write adds no
-    // indirect light instead of stack garbage.
-    miColor irradiance = {0.0f, 0.0f, 0.0f, 0.0f};
-    mi_compute_irradiance(&irradiance, state);
-    accumulate(result->r, widen(values.diffuse_color.r) * widen(irradiance.r));
-    accumulate(result->g, widen(values.diffuse_color.g) * widen(irradiance.g));
-    accumulate(result->b, widen(values.diffuse_color.b) * widen(irradiance.b));
-
+    add_indirect(result, values, state);
     result->a += 1.0f; // raised by 1, not set to 1
     return miTRUE;
 }
