@@ -44,14 +44,14 @@ dist: dist-native dist-win32 dist-ppc32
 preview-references: build
 	NAPSHEEN_REGENERATE_REFERENCES=1 ctest --test-dir $(BUILD) -L image --output-on-failure
 
-# Shipped libraries lose their debug information and are checked for how they
-# bind before they take their place.
+# A shipped library loses its debug information and is checked for how it
+# binds before it takes its place: $(call ship,STRIP,CHECK,BUILT,SHIPPED).
+ship = mkdir -p $(dir $(4)) && $(1) --strip-debug -o $(4).tmp $(3) \
+	&& { $(2) $(4).tmp || { rm -f $(4).tmp; exit 1; }; } && mv -f $(4).tmp $(4)
+
 .PHONY: dist-native
 dist-native: build
-	mkdir -p dist/linux-x86_64
-	strip --strip-debug -o dist/linux-x86_64/napSheen.so.tmp $(BUILD)/shader/napSheen.so
-	tests/check_exports.sh dist/linux-x86_64/napSheen.so.tmp || { rm -f dist/linux-x86_64/napSheen.so.tmp; exit 1; }
-	mv -f dist/linux-x86_64/napSheen.so.tmp dist/linux-x86_64/napSheen.so
+	$(call ship,strip,tests/check_exports.sh,$(BUILD)/shader/napSheen.so,dist/linux-x86_64/napSheen.so)
 
 bench: build
 	$(BUILD)/bench/napsheen_bench
@@ -89,10 +89,7 @@ test-win32: build-win32
 	ctest --test-dir $(BUILD_WIN32) --output-on-failure -L win32 -j $(JOBS)
 
 dist-win32: build-win32
-	mkdir -p dist/windows-i386
-	i686-w64-mingw32-strip --strip-debug -o dist/windows-i386/napSheen.dll.tmp $(BUILD_WIN32)/shader/napSheen.dll
-	tests/win32/check_pe_exports.sh dist/windows-i386/napSheen.dll.tmp || { rm -f dist/windows-i386/napSheen.dll.tmp; exit 1; }
-	mv -f dist/windows-i386/napSheen.dll.tmp dist/windows-i386/napSheen.dll
+	$(call ship,i686-w64-mingw32-strip,tests/win32/check_pe_exports.sh,$(BUILD_WIN32)/shader/napSheen.dll,dist/windows-i386/napSheen.dll)
 
 clean-win32:
 	rm -rf $(BUILD_WIN32)
@@ -110,10 +107,7 @@ test-ppc32: build-ppc32
 	ctest --test-dir $(BUILD_PPC32) --output-on-failure -L ppc32 -j $(JOBS)
 
 dist-ppc32: build-ppc32
-	mkdir -p dist/linux-ppc32
-	powerpc-linux-gnu-strip --strip-debug -o dist/linux-ppc32/napSheen.so.tmp $(BUILD_PPC32)/shader/napSheen.so
-	tests/check_exports.sh dist/linux-ppc32/napSheen.so.tmp powerpc-linux-gnu-readelf || { rm -f dist/linux-ppc32/napSheen.so.tmp; exit 1; }
-	mv -f dist/linux-ppc32/napSheen.so.tmp dist/linux-ppc32/napSheen.so
+	$(call ship,powerpc-linux-gnu-strip,tests/check_exports.sh,$(BUILD_PPC32)/shader/napSheen.so,dist/linux-ppc32/napSheen.so)
 
 # --- Hardening, with clang: the library, its test host and its tests under
 # AddressSanitizer with UndefinedBehaviorSanitizer (with the fuzzer beside

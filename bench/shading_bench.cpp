@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_material.h"
 #include "cheap_host.h"
 #include "napSheen.h"
 #include "ratio_table.h"
@@ -62,19 +63,7 @@ public:
 
     explicit Record(const Scenario& scenario)
     {
-        auto* p = params();
-        p->ambient_scale = {1, 1, 1, 1};
-        p->ambient_color = {0.05f, 0.02f, 0.02f, 1};
-        p->diffuse_color = {0.5f, 0.1f, 0.12f, 1};
-        p->retro_weight = 0.6f;
-        p->horizon_exponent = 3.0f;
-        p->sheen_color = {1.0f, 0.6f, 0.6f, 1};
-        p->retro_spread = 0.37f; // 1/0.37 has no shortcut in pow
-        p->light_mode = 0;
-        p->light_offset = 0;
-        p->light_count = scenario.lights;
-        for (int i = 0; i < 4; ++i)
-            p->lights[i] = static_cast<miTag>(i + 1);
+        fill_bench_material(params(), scenario.lights);
         if (scenario.connected) {
             word(offsetof(napSheen_params, diffuse_color)) = 1;
             word(offsetof(napSheen_params, sheen_color)) = 1;

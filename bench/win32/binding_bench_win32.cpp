@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_material.h"
 #include "binding_calls.h"
 #include "binding_figures.h"
 #include "cheap_host.h"
@@ -79,7 +80,7 @@ std::string file_text(const char* path)
 // around them are what a shading call costs.
 class Record {
 public:
-    static constexpr int kLights = 4;
+    static constexpr int kLights = napsheen_bench::kBenchLights;
     static constexpr int kSamplesPerLight = 16;
     // 11 evaluations, one more sample call per light to end it, one irradiance.
     static constexpr int kHostCalls = napsheen_test::kFieldCount + kLights * (kSamplesPerLight + 1) + 1;
@@ -87,16 +88,9 @@ public:
     Record()
     {
         auto* p = reinterpret_cast<napSheen_params*>(words_);
-        p->ambient_scale = {1, 1, 1, 1};
-        p->ambient_color = {0.05f, 0.02f, 0.02f, 1};
-        p->diffuse_color = {0.5f, 0.1f, 0.12f, 1};
-        p->retro_weight = 0.6f;
-        p->horizon_exponent = 1.0f;
-        p->sheen_color = {1.0f, 0.6f, 0.6f, 1};
+        napsheen_bench::fill_bench_material(p, kLights);
+        p->horizon_exponent = 1.0f; // both exponents 1: no pow, host calls dominate
         p->retro_spread = 1.0f;
-        p->light_count = kLights;
-        for (int i = 0; i < kLights; ++i)
-            p->lights[i] = static_cast<miTag>(i + 1);
         for (const napsheen_test::RecordField& field : napsheen_test::kRecordFields)
             words_[(field.offset + kConnectionOffset) / 4] = 1;
         call_.connection_offset = kConnectionOffset;
